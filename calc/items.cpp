@@ -21,7 +21,7 @@ constexpr double kDayExtensionPointValue = 0.857;  // full-day and prolonged-day
 
 void positionPay(Run& run) {
     PayState& st = run.st;
-    st.cantidad = "1";
+    st.cantidad.assign(1, '1');  // the quantity of a post
     st.punbas = run.int16(InputField::punbas);
 
     run.header.Label11 = "Código del cargo";
@@ -206,7 +206,9 @@ void seniorityAndZone(Run& run) {
     st.porcentajezona = zonePercent(run.in.zona);
     if (st.porcentajezona != 0) {
         st.imp078 = percentOf(run, base, st.porcentajezona);
-        run.append("078", wholeText(st.porcentajezona) + " %", "As. por zona", st.imp078);
+        std::string quantity = wholeText(st.porcentajezona);
+        quantity += " %";
+        run.append("078", std::move(quantity), "As. por zona", st.imp078);
     } else {
         st.imp078 = Money{};
     }
@@ -230,7 +232,9 @@ void decreeLines(Run& run) {
                "Adic. Art 2 y 3 Dcrto 5863/05", st.imp006);
 
     st.imp014 = run.rounded(st.imp006.toDouble() * kDecreeProductivityRate);
-    run.append("014", std::string("0") + run.sep + "7", "Product Dcrto 5863/05", st.imp014);
+    // 0.7 written with the locale's separator, while the amount is 7 % of 006.
+    const char quantity014[] = {'0', run.sep, '7', '\0'};
+    run.append("014", quantity014, "Product Dcrto 5863/05", st.imp014);
 
     if (st.imp084 > Money{}) {
         run.append("084",
