@@ -10,7 +10,12 @@ namespace sueldara::batch {
 void appendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out.push_back('"');
-    for (unsigned char c : text) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') continue;
+        out.append(text.data() + start, i - start);
+        start = i + 1;
         switch (c) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
@@ -18,19 +23,24 @@ void appendJsonString(std::string& out, std::string_view text) {
             case '\r': out += "\\r"; break;
             case '\t': out += "\\t"; break;
             default:
-                if (c < 0x20) {
-                    out += "\\u00";
-                    out.push_back(kHex[c >> 4]);
-                    out.push_back(kHex[c & 15]);
-                } else {
-                    out.push_back(static_cast<char>(c));
-                }
+                out += "\\u00";
+                out.push_back(kHex[c >> 4]);
+                out.push_back(kHex[c & 15]);
         }
     }
+    out.append(text.data() + start, text.size() - start);
     out.push_back('"');
 }
 
 namespace {
+
+// Texts the engine writes itself (codes, concepts, amounts) hold no character
+// that needs escaping.
+void appendPlain(std::string& out, std::string_view text) {
+    out.push_back('"');
+    out.append(text);
+    out.push_back('"');
+}
 
 void appendKey(std::string& out, std::string_view key) {
     appendJsonString(out, key);
@@ -83,21 +93,21 @@ void writeJsonReceipt(std::string& out, const ReceiptSheet& sheet) {
         const Cell& amountCell = haberes ? earnings : sheet.Label1[static_cast<std::size_t>(r + kSheetRows)];
         if (r) out.push_back(',');
         out += "{\"code\":";
-        appendJsonString(out, row.cod.text);
+        appendPlain(out, row.cod.text);
         out += ",\"quantity\":";
         if (row.Label10.shown) appendJsonString(out, row.Label10.text);
         else out += "null";
         out += ",\"concept\":";
-        appendJsonString(out, row.Label19.text);
+        appendPlain(out, row.Label19.text);
         out += haberes ? ",\"column\":\"haberes\"" : ",\"column\":\"descuentos\"";
         out += ",\"amount\":";
         // The cell's text is "$" or "$ " followed by the money text.
         std::string_view cellText = amountCell.text;
         if (cellText.starts_with("$ ")) cellText.remove_prefix(2);
         else if (cellText.starts_with("$")) cellText.remove_prefix(1);
-        appendJsonString(out, cellText);
+        appendPlain(out, cellText);
         out += ",\"amountText\":";
-        appendJsonString(out, amountCell.text);
+        appendPlain(out, amountCell.text);
         out.push_back('}');
     }
     out += "],\"header\":{\"Label11\":";
@@ -140,7 +150,16 @@ void writeTextReceipt(std::string& out, const ReceiptSheet& sheet) {
     out += sheet.docente;
     out += "\n";
     out += sheet.Label11 + ": " + sheet.numcargo + "   Puntaje: " + sheet.punbasicos + "   " + sheet.carsel + "\n";
-    out += "Código  Cantidad  Concepto                         Haberes         Descuentos\n";
+    pad(out, "Código", 6);
+    out += "  ";
+    pad(out, "Cantidad", 8);
+    out += "  ";
+    pad(out, "Concepto", 30);
+    out += "  ";
+    pad(out, "Haberes", 14, true);
+    out += "  ";
+    pad(out, "Descuentos", 14, true);
+    out += "\n";
     for (int r = 0; r < sheet.rowCount; ++r) {
         const SheetRow& row = sheet.rows[static_cast<std::size_t>(r)];
         const Cell& earnings = sheet.Label1[static_cast<std::size_t>(r)];

@@ -46,11 +46,11 @@ using TextField = std::string PayInput::*;
 using FlagField = bool PayInput::*;
 
 struct TextKey {
-    const char* key;
+    std::string_view key;
     TextField field;
 };
 struct FlagKey {
-    const char* key;
+    std::string_view key;
     FlagField field;
 };
 
@@ -79,7 +79,7 @@ constexpr FlagKey kFlagKeys[] = {
 
 using PositionField = std::string SelectedPosition::*;
 struct PositionKey {
-    const char* key;
+    std::string_view key;
     PositionField field;
 };
 constexpr PositionKey kPositionKeys[] = {
