@@ -2,10 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 #include "batch.h"
@@ -73,15 +70,15 @@ int main(int argc, char** argv) {
     }
 
     std::string input;
-    if (path.empty() || path == "-") {
-        char buffer[1 << 16];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) input.append(buffer, n);
-    } else {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return usageError("no se puede leer el archivo " + path);
-        input.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    FILE* source = stdin;
+    if (!path.empty() && path != "-") {
+        source = std::fopen(path.c_str(), "rb");
+        if (!source) return usageError("no se puede leer el archivo " + path);
     }
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, source)) > 0) input.append(buffer, n);
+    if (source != stdin) std::fclose(source);
     options.dateTime = now();
     out.reserve(input.size() * 8);
     const int status = runBatch(input, options, out);
