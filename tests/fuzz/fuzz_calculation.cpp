@@ -9,20 +9,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "calculation.h"
 #include "number_input.h"
 #include "seniority.h"
 
 using namespace sueldara;
 
-#define CHECK(condition) ((condition) ? void(0) : fail(#condition, __LINE__))
-
 namespace {
-
-void fail(const char* what, int line) {
-    std::fprintf(stderr, "invariant failed at line %d: %s\n", line, what);
-    std::abort();
-}
 
 const char* const kTexts[] = {"0", "1", "2", "3", "12", "12,5", "12.5", "-2", "30", "31", "971", "620", "600",
                               "150", "170", "301", "81", "82", "255", "256", "0,5", "1,5", "", "abc", "32767",

@@ -8,18 +8,12 @@
 #include <cstring>
 #include <string>
 
+#include "fuzz_check.h"
 #include "number_input.h"
 
 using namespace sueldara;
 
-#define CHECK(condition) ((condition) ? void(0) : fail(#condition, __LINE__))
-
 namespace {
-
-void fail(const char* what, int line) {
-    std::fprintf(stderr, "invariant failed at line %d: %s\n", line, what);
-    std::abort();
-}
 
 template <typename T>
 void checkError(const Read<T>& r) {

@@ -8,21 +8,11 @@
 #include <sstream>
 #include <string>
 
+#include "fuzz_check.h"
 #include "batch.h"
 #include "request.h"
 
 using namespace sueldara::batch;
-
-#define CHECK(condition) ((condition) ? void(0) : fail(#condition, __LINE__))
-
-namespace {
-
-void fail(const char* what, int line) {
-    std::fprintf(stderr, "invariant failed at line %d: %s\n", line, what);
-    std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
