@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -59,8 +61,67 @@ void ClickableLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (click) emit clicked();
 }
 
+namespace {
+
+// While selected the button is drawn sunk in: its own colour made clearly
+// darker, a two-pixel inset border (shadow above and left, light below and
+// right) and the caption moved one pixel down and right. Not selected, it
+// keeps the style's raised look.
+class GraphicalButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!isCheckable() || !isChecked()) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        QPainter p(this);
+        const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QColor face = palette().color(group, QPalette::Button);
+        const QRect r = rect();
+        p.fillRect(r, pressedFace(face));
+
+        const QColor outerShadow = face.darker(300);
+        const QColor innerShadow = face.darker(190);
+        const QColor outerLight = face.lighter(115);
+        const QColor innerLight = face.darker(115);
+        auto edge = [&p](const QColor& colour, int x1, int y1, int x2, int y2) {
+            p.setPen(colour);
+            p.drawLine(x1, y1, x2, y2);
+        };
+        const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
+        edge(outerShadow, left, top, right, top);
+        edge(outerShadow, left, top, left, bottom);
+        edge(innerShadow, left + 1, top + 1, right - 1, top + 1);
+        edge(innerShadow, left + 1, top + 1, left + 1, bottom - 1);
+        edge(outerLight, left, bottom, right, bottom);
+        edge(outerLight, right, top, right, bottom);
+        edge(innerLight, left + 1, bottom - 1, right - 1, bottom - 1);
+        edge(innerLight, right - 1, top + 1, right - 1, bottom - 1);
+
+        p.setFont(font());
+        p.setPen(palette().color(group, QPalette::ButtonText));
+        const QRect textArea = r.adjusted(3, 3, -2, -2).translated(1, 1);
+        p.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = r.adjusted(4, 4, -4, -4);
+            focus.backgroundColor = pressedFace(face);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+};
+
+}  // namespace
+
+QColor pressedFace(const QColor& face) { return face.darker(140); }
+
 QPushButton* makeGraphicalButton(QWidget* parent, const char* name, const QString& caption, bool checkable) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new GraphicalButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setCheckable(checkable);
     button->setAccessibleName(caption);

@@ -74,8 +74,11 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
-// A push button drawn pressed in while it is selected or ticked.
+// A push button drawn pressed in while it is selected or ticked: sunk in, in a
+// darker shade (pressedFace) of its own colour.
 QPushButton* makeGraphicalButton(QWidget* parent, const char* name, const QString& caption, bool checkable);
+
+QColor pressedFace(const QColor& face);
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, Qt::Alignment alignment);
 
