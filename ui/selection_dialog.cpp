@@ -142,7 +142,9 @@ SelectionDialog::SelectionDialog(QWidget* parent) : QDialog(parent) {
     for (QPushButton* b : {listo_, salir}) {
         setBackground(b, rgb("#00C000"));
         b->setFont(arialFont(12, true));
-        b->setAutoDefault(true);
+        // Not auto-default: a button that took the focus would otherwise stay
+        // the Enter key's button after the focus has left it (keyPressEvent).
+        b->setAutoDefault(false);
     }
     listo_->setDefault(true);
     tabs_.emplace_back(5, listo_);
@@ -234,6 +236,17 @@ SelectedPosition SelectionDialog::selectedPosition() const {
 }
 
 void SelectionDialog::reject() {}
+
+void SelectionDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) return QDialog::keyPressEvent(event);
+    // Enter presses the focused button; from anywhere else it is "Listo",
+    // and nothing while "Listo" is disabled.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* target = focused && focused->isVisible() && focused->isEnabled() ? focused : listo_;
+    if (target->isVisible() && target->isEnabled()) target->click();
+    event->accept();
+}
 
 void SelectionDialog::closeEvent(QCloseEvent* event) {
     // Hidden with every text and row kept, as after "Listo".

@@ -47,6 +47,7 @@ signals:
 
 protected:
     void reject() override;                     // Esc: the dialog has no cancel button
+    void keyPressEvent(QKeyEvent* event) override;  // Enter: the focused button, else "Listo"
     void closeEvent(QCloseEvent* event) override;  // the frame hides it, keeping its state
 
 private:

@@ -286,6 +286,34 @@ TEST_F(SelectionDialogTest, EnterPressesListo) {
     EXPECT_EQ(summary("codcarval"), QStringLiteral("813"));
 }
 
+// "Salir sin datos" pressed with the mouse takes the focus and, for a moment,
+// the Enter key; once the dialog is back and the user types into a box, Enter
+// is "Listo" again and never throws the post away.
+TEST_F(SelectionDialogTest, EnterInABoxIsListoAfterSalirSinDatos) {
+    click(dialog(), "Command2");
+    ASSERT_FALSE(dialog()->isVisible());
+    click(entry(), "cargo");
+    ASSERT_TRUE(dialog()->isVisible());
+    typeInto(dialog(), "codcargo", QStringLiteral("813"));
+    QTest::keyClick(inDialog("codcargo"), Qt::Key_Return);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(inEntry<QPushButton>("cargo")->isChecked());
+    EXPECT_EQ(summary("codcarval"), QStringLiteral("813"));
+    EXPECT_EQ(text("punbas"), QStringLiteral("971"));
+
+    // With no post found, Enter in a box does nothing at all.
+    reopen();
+    click(dialog(), "Command2");
+    click(entry(), "cargo");
+    click(dialog(), "codcargo");
+    ASSERT_FALSE(listoEnabled());
+    typeInto(dialog(), "jorcom", QStringLiteral("5"));
+    QTest::keyClick(inDialog("jorcom"), Qt::Key_Return);
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_TRUE(inEntry<QPushButton>("cargo")->isChecked());
+    EXPECT_EQ(text("jorcom"), QStringLiteral("5"));
+}
+
 TEST_F(SelectionDialogTest, ListoBeforeAnyChoiceConfirmsTheStartingZero) {
     ASSERT_TRUE(listoEnabled());
     click(dialog(), "Command1");
