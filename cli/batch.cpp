@@ -8,6 +8,8 @@ bool blank(std::string_view line) {
     return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
+constexpr std::size_t kBlock = 1 << 16;
+
 struct Batch {
     const Options& options;
     std::string& out;
@@ -26,6 +28,13 @@ struct Batch {
         }
         if (outcome.bad || outcome.result.status != RunStatus::done) allDone = false;
         writeResult(out, options.format, outcome, sheet);
+        if (options.sink && out.size() >= kBlock) flush();
+    }
+
+    void flush() {
+        if (!options.sink) return;
+        options.sink(out);
+        out.clear();
     }
 };
 
@@ -47,6 +56,7 @@ int runBatch(std::string_view input, const Options& options, std::string& out) {
     Batch batch{options, out, {}, {}, true};
     if (singleDocument(input)) {
         batch.compute(input);
+        batch.flush();
         return batch.allDone ? 0 : 1;
     }
     while (!input.empty()) {
@@ -55,6 +65,7 @@ int runBatch(std::string_view input, const Options& options, std::string& out) {
         input = end == std::string_view::npos ? std::string_view{} : input.substr(end + 1);
         if (!blank(line)) batch.compute(line);
     }
+    batch.flush();
     return batch.allDone ? 0 : 1;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The batch loop: requests in, one result each out.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ struct Options {
     char decimalSeparator = ',';
     Format format = Format::json;
     std::string dateTime;
+    // When set, the results are handed to it in blocks as they are written,
+    // instead of all staying in out.
+    std::function<void(std::string_view)> sink;
 };
 
 // Computes every request of the input: one JSON document, or JSON Lines (one

@@ -74,14 +74,22 @@ int main(int argc, char** argv) {
     if (!path.empty() && path != "-") {
         source = std::fopen(path.c_str(), "rb");
         if (!source) return usageError("no se puede leer el archivo " + path);
+        if (std::fseek(source, 0, SEEK_END) == 0) {
+            const long size = std::ftell(source);
+            if (size > 0) input.reserve(static_cast<std::size_t>(size));
+            std::rewind(source);
+        }
     }
     char buffer[1 << 16];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, source)) > 0) input.append(buffer, n);
     if (source != stdin) std::fclose(source);
+
     options.dateTime = now();
-    out.reserve(input.size() * 8);
+    bool written = true;
+    options.sink = [&written](std::string_view block) {
+        written = written && std::fwrite(block.data(), 1, block.size(), stdout) == block.size();
+    };
     const int status = runBatch(input, options, out);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? status : 2;
+    return written && std::fflush(stdout) == 0 ? status : 2;
 }
