@@ -26,19 +26,6 @@ struct Line {
 
 class CalculationFlowTest : public GuiFixture {
 protected:
-    // The typical request: "Cargo", "813", "Listo", "Entre 5 y 7 años",
-    // "IOSPER", "Aporte jubilatorio", "Calcular".
-    void typicalRequest() {
-        click(entry(), "cargo");
-        click(dialog(), "codcargo");
-        typeText(inDialog("codcargo"), QStringLiteral("813"));
-        click(dialog(), "Command1");
-        click(entry(), "Option4");
-        click(entry(), "Iosper");
-        click(entry(), "APORTEJUB");
-        click(entry(), "Command1");
-    }
-
     void expectLines(const std::vector<Line>& lines) {
         ASSERT_EQ(sheet().rowCount, static_cast<int>(lines.size()));
         for (std::size_t r = 0; r < lines.size(); ++r) {
@@ -76,7 +63,7 @@ const std::vector<Line> kTypicalLines = {
 
 TEST_F(CalculationFlowTest, TypicalPostReceipt) {
     typeInto(entry(), "docente", u8("Gómez, María"));
-    typicalRequest();
+    enterTypicalRequest();
     ASSERT_NE(receipt(), nullptr);
     EXPECT_TRUE(receipt()->isVisible());
     EXPECT_TRUE(entry()->isVisible());
@@ -99,7 +86,7 @@ TEST_F(CalculationFlowTest, TypicalPostReceipt) {
 
 // A second "Calcular" rewrites the same sheet from the current entries.
 TEST_F(CalculationFlowTest, CalculatingAgainFollowsTheChangedEntries) {
-    typicalRequest();
+    enterTypicalRequest();
     ASSERT_EQ(sheet().rowCount, 11);
     click(entry(), "APORTEJUB");
     click(entry(), "Command1");
@@ -161,7 +148,7 @@ TEST_F(CalculationFlowTest, ErrorDialogLayout) {
 // leaves the receipt as it was; the dialog still holds the post.
 TEST_F(CalculationFlowTest, VolverClearsTheCategoryAndKeepsTheTexts) {
     typeInto(entry(), "docente", u8("Gómez"));
-    typicalRequest();
+    enterTypicalRequest();
     ASSERT_TRUE(receipt()->isVisible());
     click(receipt(), "Volver");
     EXPECT_FALSE(receipt()->isVisible());
@@ -192,7 +179,7 @@ TEST_F(CalculationFlowTest, VolverClearsTheCategoryAndKeepsTheTexts) {
 }
 
 TEST_F(CalculationFlowTest, SalirInTheReceiptWindowEndsTheProgram) {
-    typicalRequest();
+    enterTypicalRequest();
     click(receipt(), "Salir");
     EXPECT_TRUE(app().hasEnded());
     EXPECT_FALSE(entry()->isVisible());
@@ -202,7 +189,7 @@ TEST_F(CalculationFlowTest, SalirInTheReceiptWindowEndsTheProgram) {
 // An entry that is not a number: a non-modal message names the field, the
 // focus goes to the box, nothing typed changes and the receipt stays.
 TEST_F(CalculationFlowTest, NonNumericKilometresAreReported) {
-    typicalRequest();
+    enterTypicalRequest();
     const std::string total = sheet().thaberes;
     click(receipt(), "Volver");
     click(entry(), "cargo");

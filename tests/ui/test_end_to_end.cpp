@@ -61,19 +61,6 @@ protected:
     ui::ReceiptWindow* receiptWindow() { return app().existingReceiptWindow(); }
     QScrollBar* movedor() { return receiptWindow()->movedor(); }
 
-    // "Cargo", a click into the code box, "813", "Listo", "Entre 5 y 7 años",
-    // "IOSPER", "Aporte jubilatorio", "Calcular".
-    void typicalRequest() {
-        click(entry(), "cargo");
-        click(dialog(), "codcargo");
-        typeText(inDialog("codcargo"), QStringLiteral("813"));
-        click(dialog(), "Command1");
-        click(entry(), "Option4");
-        click(entry(), "Iosper");
-        click(entry(), "APORTEJUB");
-        click(entry(), "Command1");
-    }
-
     // The lines as the receipt window shows them; every row after them is
     // empty on screen and has no separator.
     void expectReceiptLines(const std::vector<Line>& lines) {
@@ -162,7 +149,7 @@ protected:
 
 TEST_F(EndToEndTest, TypicalPostRequestFromTheFirstClickToTheReceiptsCells) {
     typeInto(entry(), "docente", u8("Ana María Gómez"));
-    typicalRequest();
+    enterTypicalRequest();
     ASSERT_NE(receipt(), nullptr);
     EXPECT_TRUE(receipt()->isVisible());
     EXPECT_TRUE(receipt()->isEnabled());
@@ -219,7 +206,7 @@ TEST_F(EndToEndTest, HoursRequestShowsTheHoursAndHidesThePostsPoints) {
 }
 
 TEST_F(EndToEndTest, AShorterSecondReceiptLeavesNoTraceOfTheFirst) {
-    typicalRequest();
+    enterTypicalRequest();
     expectReceiptLines(kTypicalLines);
     const int firstTotalsTop = inReceipt(QStringLiteral("thaberes"))->y();
 
@@ -254,7 +241,7 @@ TEST_F(EndToEndTest, AShorterSecondReceiptLeavesNoTraceOfTheFirst) {
 }
 
 TEST_F(EndToEndTest, ScrollBarEdgesThroughItsArrowsAndTrack) {
-    typicalRequest();
+    enterTypicalRequest();
     ASSERT_NE(receipt(), nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(receipt()));
     // Before any scrolling the frame is at the window's top.
@@ -282,7 +269,7 @@ TEST_F(EndToEndTest, ScrollBarEdgesThroughItsArrowsAndTrack) {
 }
 
 TEST_F(EndToEndTest, VolverThenCalcularThenANewCategoryKeepsTheScrollPosition) {
-    typicalRequest();
+    enterTypicalRequest();
     ASSERT_NE(receipt(), nullptr);
     clickScrollBar(QStyle::SC_ScrollBarAddPage);
     clickScrollBar(QStyle::SC_ScrollBarAddPage);
@@ -312,7 +299,7 @@ TEST_F(EndToEndTest, VolverThenCalcularThenANewCategoryKeepsTheScrollPosition) {
 }
 
 TEST_F(EndToEndTest, TheCommentStaysAcrossCalculations) {
-    typicalRequest();
+    enterTypicalRequest();
     ASSERT_NE(receipt(), nullptr);
     const QString text = u8("Pagó el 3 de noviembre; revisar antigüedad");
     typeComment(text);

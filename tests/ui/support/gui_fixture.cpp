@@ -145,6 +145,17 @@ void GuiFixture::choosePost(const QString& code) {
     click(dialog(), "Command1");
 }
 
+void GuiFixture::enterTypicalRequest() {
+    click(entry(), "cargo");
+    click(dialog(), "codcargo");
+    typeText(inDialog("codcargo"), QStringLiteral("813"));
+    click(dialog(), "Command1");
+    click(entry(), "Option4");
+    click(entry(), "Iosper");
+    click(entry(), "APORTEJUB");
+    click(entry(), "Command1");
+}
+
 QString GuiFixture::textOf(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
     if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();

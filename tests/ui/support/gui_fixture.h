@@ -80,6 +80,10 @@ protected:
 
     // The typical start of a post receipt: "Cargo", code typed, "Listo".
     void choosePost(const QString& code);
+    // The typical request, click by click: "Cargo", a click into the code box,
+    // "813", "Listo", "Entre 5 y 7 años", "IOSPER", "Aporte jubilatorio",
+    // "Calcular".
+    void enterTypicalRequest();
 
 public:
     static QString textOf(QWidget* widget);  // a label's, box's, button's or combo's text
