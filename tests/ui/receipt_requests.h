@@ -1,4 +1,6 @@
 #pragma once
+
+#include <vector>
 // Receipts the receipt-window tests draw: real sheets filled by the calculation
 // run from the requests a teacher would make.
 
@@ -47,6 +49,30 @@ inline PayInput shortHoursRequest() {
     input.opincentivo = false;
     return input;
 }
+
+// One line of a receipt as the receipt window shows it.
+struct Line {
+    const char* code;
+    const char* quantity;  // nullptr: quantity hidden
+    const char* conceptText;
+    const char* amount;
+    bool deduction;
+};
+
+// The typical post receipt, line by line.
+inline const std::vector<Line> kTypicalLines = {
+    {"001", "1", "Asign. de la categoría", "$680,8652", false},
+    {"002", "", "Comp. de Básico", "$ 119,204", false},
+    {"052", "", "Jornada completa", "$ 531,34", false},
+    {"010", "30 %", "Antigüedad", "$ 399,4228", false},
+    {"006", "", "Adic. Art 2 y 3 Dcrto 5863/05", "$ 380", false},
+    {"014", "0,7", "Product Dcrto 5863/05", "$ 26,6", false},
+    {"084", "", "Incentivo de Nación", "$ 220", false},
+    {"113", "", "Negro de Nación", "$ 200", false},
+    {"188", "7.0", "Plus Productividad", "$ 121,1582", false},
+    {"505", "3 %", "IOSPER", "$ 67,7577", true},
+    {"502", "16 %", "Aporte Jub.", "$ 361,3744", true},
+};
 
 inline constexpr const char* kDateTime = "15/10/2008 10:30:00";
 

@@ -24,28 +24,6 @@ using ui::twips;
 
 QString u8(const char* s) { return QString::fromUtf8(s); }
 
-struct Line {
-    const char* code;
-    const char* quantity;
-    const char* conceptText;
-    const char* amount;
-    bool deduction;
-};
-
-const std::vector<Line> kTypicalLines = {
-    {"001", "1", "Asign. de la categoría", "$680,8652", false},
-    {"002", "", "Comp. de Básico", "$ 119,204", false},
-    {"052", "", "Jornada completa", "$ 531,34", false},
-    {"010", "30 %", "Antigüedad", "$ 399,4228", false},
-    {"006", "", "Adic. Art 2 y 3 Dcrto 5863/05", "$ 380", false},
-    {"014", "0,7", "Product Dcrto 5863/05", "$ 26,6", false},
-    {"084", "", "Incentivo de Nación", "$ 220", false},
-    {"113", "", "Negro de Nación", "$ 200", false},
-    {"188", "7.0", "Plus Productividad", "$ 121,1582", false},
-    {"505", "3 %", "IOSPER", "$ 67,7577", true},
-    {"502", "16 %", "Aporte Jub.", "$ 361,3744", true},
-};
-
 // The post's points in the panel; shown for a post, hidden for hours.
 const char* const kPositionGroup[] = {"Label14", "proljor", "Label20", "jorcom",
                                       "Label21", "tardif",  "Label2",  "compbas"};
